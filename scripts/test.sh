@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake --workflow --preset host
+cmake --workflow --preset fuzz
 cmake --workflow --preset win32
 ctest --preset win32
 cmake --workflow --preset win64
