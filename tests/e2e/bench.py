@@ -165,6 +165,7 @@ class Record:
 class Run:
     exit_code: int
     elapsed_ms: int
+    exit_tick: int = None  # GetTickCount when the exit was seen
     boxes: list = field(default_factory=list)
     records: list = field(default_factory=list)
     children_running: int = 0
@@ -200,6 +201,14 @@ def encode(text):
     return text if isinstance(text, bytes) else text.encode(CODE_PAGE)
 
 
+def start_program(program, *args, env=None):
+    """Starts a Windows program of the bench in the background and returns its Popen;
+    its output is dropped."""
+    return subprocess.Popen([WINE, str(program), *map(str, args)], env=env or wine_env(),
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+
+
 def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env=None):
     """Starts <folder>\\<tool>.exe through the bench runner. Each argument is quoted;
     raw_arguments (bytes) replaces them all, exactly as written."""
@@ -230,6 +239,8 @@ def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env
             run.exit_code = int(words[1])
         elif words[0] == "elapsed":
             run.elapsed_ms = int(words[1])
+        elif words[0] == "exit-tick":
+            run.exit_tick = int(words[1])
         elif words[0] == "children-running":
             run.children_running = int(words[1])
         elif words[0] in ("timeout", "error"):
