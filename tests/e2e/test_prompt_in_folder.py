@@ -46,8 +46,8 @@ class PromptInFolderTest(unittest.TestCase):
         self.addCleanup(shutil.copy2, backup, CMD)
         self.addCleanup(COMMAND_COM.unlink, missing_ok=True)
 
-    def started(self, link):
-        run = bench.run_tool(self.tools, "prompt-in-folder", link, env=ENV)
+    def started(self, link, cwd=None):
+        run = bench.run_tool(self.tools, "prompt-in-folder", link, env=ENV, cwd=cwd)
         self.assertEqual((0, []), (run.exit_code, run.boxes))
         self.assertEqual(1, len(run.records), "one interpreter, started once")
         return run.records[0]
@@ -66,6 +66,16 @@ class PromptInFolderTest(unittest.TestCase):
             with self.subTest(label):
                 record = self.started(link)
                 self.assert_start_up(record, b"C:\\windows\\system32\\cmd.exe", folder)
+
+    def test_target_in_a_drive_root_gives_the_root(self):
+        # Started from a folder of drive C:, "C:" alone would name that folder.
+        name = self.folder.split("\\")[-1] + ".txt"
+        (bench.DRIVE_C / name).write_bytes(b"r")
+        self.addCleanup((bench.DRIVE_C / name).unlink)
+        link = bench.make_link(self.folder + "\\root.lnk", "C:\\" + name)
+        shutil.copy2(STUB, CMD)
+        record = self.started(link, cwd=self.unix / "Sub")
+        self.assert_start_up(record, b"C:\\windows\\system32\\cmd.exe", "C:\\")
 
     def test_command_com_in_the_windows_directory_when_cmd_is_missing(self):
         CMD.unlink()

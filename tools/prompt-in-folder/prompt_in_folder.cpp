@@ -25,6 +25,9 @@ bool ChooseInterpreter(const std::string& targetPath, std::string& folder,
                        std::string& interpreter) {
   folder = targetPath;
   if (!RemoveLastComponent(folder)) return false;
+  // A bare drive such as "C:" names that drive's current directory, which is wherever the
+  // process that starts us happens to stand; the root of the drive is meant.
+  if (folder.size() == 2 && folder[1] == ':') folder += '\\';
 
   std::string directory;
   // Without a system directory there is nothing sensible to fall back on.

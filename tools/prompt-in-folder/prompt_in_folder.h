@@ -14,8 +14,9 @@ extern const char kPromptTitle[];
 constexpr char kCommandInterpreter[] = "\\cmd.exe";
 constexpr char kFallbackInterpreter[] = "\\command.com";
 
-// The folder and the interpreter's full path, as the action chose them; false when the
-// folder cannot be cut or a directory cannot be read.
+// The folder (the target's path up to its last backslash; a drive's root keeps that
+// backslash) and the interpreter's full path; false when the folder cannot be cut or a
+// directory cannot be read, or does not fit the buffer.
 bool ChooseInterpreter(const std::string& targetPath, std::string& folder,
                        std::string& interpreter);
 
