@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
       break;
     }
   }
-  const DWORD elapsed = GetTickCount() - start;
+  const DWORD end = GetTickCount();
+  const DWORD elapsed = end - start;
   if (!exited) {
     TerminateProcess(process.hProcess, 259);
     report += "timeout\n";
@@ -131,6 +132,8 @@ int main(int argc, char** argv) {
     GetExitCodeProcess(process.hProcess, &exitCode);
     report += "exit " + std::to_string(exitCode) + "\n";
     report += "elapsed " + std::to_string(elapsed) + "\n";
+    // The tick itself, to set the exit against events of other processes of the prefix.
+    report += "exit-tick " + std::to_string(end) + "\n";
   }
   // Wait for the processes the tool started (they only record and end).
   while (ActiveProcesses(job) > 0 && GetTickCount() - start < timeout + 10000) Sleep(20);

@@ -49,7 +49,7 @@ def wine_env(**extra):
     return env
 
 
-def wine(*args, check=True, env=None, timeout=120):
+def wine(*args, check=True, env=None, timeout=120, cwd=None):
     """Runs a Windows program. Its output goes to files, not pipes: processes that Wine
     starts on the side (services, the desktop) would hold a pipe open for ever."""
     out_path = WORK / f"wine-{uuid.uuid4().hex}.out"
@@ -57,7 +57,7 @@ def wine(*args, check=True, env=None, timeout=120):
     with open(out_path, "w+b") as out:
         result = subprocess.run([WINE, *map(str, args)], env=env or wine_env(),
                                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT,
-                                timeout=timeout)
+                                timeout=timeout, cwd=cwd)
         out.seek(0)
         result.stdout = out.read()
     out_path.unlink()
@@ -165,6 +165,7 @@ class Record:
 class Run:
     exit_code: int
     elapsed_ms: int
+    exit_tick: int = None  # GetTickCount when the exit was seen
     boxes: list = field(default_factory=list)
     records: list = field(default_factory=list)
     children_running: int = 0
@@ -200,9 +201,19 @@ def encode(text):
     return text if isinstance(text, bytes) else text.encode(CODE_PAGE)
 
 
-def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env=None):
+def start_program(program, *args, env=None):
+    """Starts a Windows program of the bench in the background and returns its Popen;
+    its output is dropped."""
+    return subprocess.Popen([WINE, str(program), *map(str, args)], env=env or wine_env(),
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+
+
+def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env=None,
+             cwd=None):
     """Starts <folder>\\<tool>.exe through the bench runner. Each argument is quoted;
-    raw_arguments (bytes) replaces them all, exactly as written."""
+    raw_arguments (bytes) replaces them all, exactly as written. cwd, a Unix folder under
+    drive_c, becomes the current directory that the tool starts in (on drive C:)."""
     command = quote(f"{folder}\\{tool}.exe")
     if raw_arguments is not None:
         command += b" " + raw_arguments
@@ -217,7 +228,7 @@ def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env
     environment = wine_env(BENCH_RECORD=f"Z:{record_file}".replace("/", "\\"), **(env or {}))
     wine(BENCH_DIR / "bench-run.exe", f"Z:{command_file}".replace("/", "\\"),
          f"Z:{report_file}".replace("/", "\\"), timeout_ms, env=environment,
-         timeout=timeout_ms / 1000 + 60)
+         timeout=timeout_ms / 1000 + 60, cwd=cwd)
     report = report_file.read_text()
     run = Run(exit_code=None, elapsed_ms=None)
     for line in report.splitlines():
@@ -230,6 +241,8 @@ def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env
             run.exit_code = int(words[1])
         elif words[0] == "elapsed":
             run.elapsed_ms = int(words[1])
+        elif words[0] == "exit-tick":
+            run.exit_tick = int(words[1])
         elif words[0] == "children-running":
             run.children_running = int(words[1])
         elif words[0] in ("timeout", "error"):
