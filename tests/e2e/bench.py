@@ -168,6 +168,7 @@ class Run:
     boxes: list = field(default_factory=list)
     records: list = field(default_factory=list)
     children_running: int = 0
+    trace: bytes = b""  # what Wine wrote to its output, with WINEDEBUG's channels
 
 
 def _unhex(value):
@@ -215,11 +216,11 @@ def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env
     record_file = WORK / f"{token}.records"
     command_file.write_bytes(command)
     environment = wine_env(BENCH_RECORD=f"Z:{record_file}".replace("/", "\\"), **(env or {}))
-    wine(BENCH_DIR / "bench-run.exe", f"Z:{command_file}".replace("/", "\\"),
-         f"Z:{report_file}".replace("/", "\\"), timeout_ms, env=environment,
-         timeout=timeout_ms / 1000 + 60)
+    output = wine(BENCH_DIR / "bench-run.exe", f"Z:{command_file}".replace("/", "\\"),
+                  f"Z:{report_file}".replace("/", "\\"), timeout_ms, env=environment,
+                  timeout=timeout_ms / 1000 + 60).stdout
     report = report_file.read_text()
-    run = Run(exit_code=None, elapsed_ms=None)
+    run = Run(exit_code=None, elapsed_ms=None, trace=output)
     for line in report.splitlines():
         words = line.split()
         if words[0] == "box":
