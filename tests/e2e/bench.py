@@ -139,6 +139,22 @@ def make_link(link_windows, target):
     return link_windows
 
 
+def make_advertised_link(link_windows, product_code, feature, component_code):
+    """An advertised shortcut at link_windows for the component of the product's feature,
+    made by the shell link object from the Installer's descriptor; returns the descriptor.
+    bench-link fails unless the Installer splits the descriptor back into the same three."""
+    result = wine(BENCH_DIR / "bench-link.exe", link_windows, "--advertised", product_code,
+                  feature, component_code, check=False)
+    if result.returncode != 0:
+        raise RuntimeError(f"bench-link failed: {result.stdout.decode(errors='replace')}")
+    return result.stdout.decode(CODE_PAGE).strip().splitlines()[-1]
+
+
+def msiexec(*arguments):
+    """Runs Wine's msiexec without a user interface; fails the caller on any error."""
+    return wine("msiexec", *arguments, "/qn", timeout=300)
+
+
 # ---------------------------------------------------------------------------------------
 # Running a tool
 
