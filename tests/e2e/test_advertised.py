@@ -159,25 +159,27 @@ class AdvertisedShortcutTest(unittest.TestCase):
         self.assertIsNone(darwin_descriptor(plain_bytes))
 
     def test_roads_of_the_resolution(self):
-        # (link, target given to Explorer or None for the bare not-found box,
-        #  component queried by the Installer or None, whether the shell-link step ran)
+        # link name: (target given to Explorer, or None for the bare not-found box;
+        #             (product, component) that the Installer is asked about, or None;
+        #             whether the programs' own shell-link step runs)
         cases = {
             # The installed component: its path, from the Installer alone.
-            "installed": (self.installed + "\\Report.txt", INSTALLED.component, False),
+            "installed": (self.installed + "\\Report.txt", (INSTALLED.code, INSTALLED.component),
+                          False),
             # The product is gone: the Installer writes no length and no text. The unwritten
             # length counts as an answer, the empty one, and the shell link is not asked
             # (here it would have given nothing either, see below).
-            "removed": (None, REMOVED.component, False),
+            "removed": (None, (REMOVED.code, REMOVED.component), False),
             # A component registered with an empty path: length 0, so the shell-link step
             # runs on the same file. Wine's shell link gives no path for a link with a
             # Darwin block, so the Installer road is the only one on which such a link
             # resolves here, and this one ends in the bare box too.
-            "pathless": (None, INSTALLED.pathless_component, True),
+            "pathless": (None, (INSTALLED.code, INSTALLED.pathless_component), True),
             # An ordinary link: the Installer finds no Darwin block and the shell link
             # gives its target.
             "plain": (self.installed + "\\Plain.txt", None, True),
         }
-        for name, (target, component, shell_link_step) in cases.items():
+        for name, (target, query, shell_link_step) in cases.items():
             with self.subTest(name):
                 link = f"{self.links}\\{name}.lnk"
                 run = bench.run_tool(self.tools, "select-target", link,
@@ -190,19 +192,18 @@ class AdvertisedShortcutTest(unittest.TestCase):
                     self.assertEqual([], run.boxes)
                     self.assertEqual([b'explorer /n,/select,"' + bench.encode(target) + b'"'],
                                      [record.cmdline for record in run.records])
-                self.assert_roads(trace_events(run.trace), link, component, shell_link_step)
+                self.assert_roads(trace_events(run.trace), link, query, shell_link_step)
 
-    def assert_roads(self, events, link, component, shell_link_step):
+    def assert_roads(self, events, link, query, shell_link_step):
         installer_read = ("Load", link, 0x20)
         # Without the Installer's own read the trace was not captured, and the checks
         # below would pass on nothing.
         self.assertIn(installer_read, events)
         queries = [event for event in events if event[0] == "ComponentPath"]
-        if component is None:
+        if query is None:
             self.assertEqual([], queries, "the Installer said no: no component query")
         else:
-            product = INSTALLED.code if component != REMOVED.component else REMOVED.code
-            self.assertEqual([("ComponentPath", product, component)], queries)
+            self.assertEqual([("ComponentPath", *query)], queries)
 
         step = [("CoInitialize",), ("Load", link, 0), ("GetPathA",), ("CoUninitialize",)]
         starts = [i for i in range(len(events)) if events[i:i + len(step)] == step]
@@ -212,7 +213,7 @@ class AdvertisedShortcutTest(unittest.TestCase):
             self.assertEqual(1, len(starts), events)
             self.assertEqual(2, len(own_reads), events)
             self.assertLess(events.index(installer_read), starts[0], "Installer first")
-            if component is not None:
+            if query is not None:
                 self.assertLess(events.index(queries[0]), starts[0])
         else:
             self.assertEqual([], own_reads, events)
