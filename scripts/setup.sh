@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev python3 libgtest-dev locales
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine64 xvfb xauth imagemagick
+  wine64 xvfb xauth imagemagick wixl msitools
 )
 
 missing=()

@@ -139,6 +139,22 @@ def make_link(link_windows, target):
     return link_windows
 
 
+def make_advertised_link(link_windows, product_code, feature, component_code):
+    """An advertised shortcut at link_windows for the component of the product's feature,
+    made by the shell link object from the Installer's descriptor; returns the descriptor.
+    bench-link fails unless the Installer splits the descriptor back into the same three."""
+    result = wine(BENCH_DIR / "bench-link.exe", link_windows, "--advertised", product_code,
+                  feature, component_code, check=False)
+    if result.returncode != 0:
+        raise RuntimeError(f"bench-link failed: {result.stdout.decode(errors='replace')}")
+    return result.stdout.decode(CODE_PAGE).strip().splitlines()[-1]
+
+
+def msiexec(*arguments):
+    """Runs Wine's msiexec without a user interface; fails the caller on any error."""
+    return wine("msiexec", *arguments, "/qn", timeout=300)
+
+
 # ---------------------------------------------------------------------------------------
 # Running a tool
 
@@ -169,6 +185,7 @@ class Run:
     boxes: list = field(default_factory=list)
     records: list = field(default_factory=list)
     children_running: int = 0
+    trace: bytes = b""  # what Wine wrote to its output, with WINEDEBUG's channels
 
 
 def _unhex(value):
@@ -226,11 +243,11 @@ def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env
     record_file = WORK / f"{token}.records"
     command_file.write_bytes(command)
     environment = wine_env(BENCH_RECORD=f"Z:{record_file}".replace("/", "\\"), **(env or {}))
-    wine(BENCH_DIR / "bench-run.exe", f"Z:{command_file}".replace("/", "\\"),
-         f"Z:{report_file}".replace("/", "\\"), timeout_ms, env=environment,
-         timeout=timeout_ms / 1000 + 60, cwd=cwd)
+    output = wine(BENCH_DIR / "bench-run.exe", f"Z:{command_file}".replace("/", "\\"),
+                  f"Z:{report_file}".replace("/", "\\"), timeout_ms, env=environment,
+                  timeout=timeout_ms / 1000 + 60, cwd=cwd).stdout
     report = report_file.read_text()
-    run = Run(exit_code=None, elapsed_ms=None)
+    run = Run(exit_code=None, elapsed_ms=None, trace=output)
     for line in report.splitlines():
         words = line.split()
         if words[0] == "box":
