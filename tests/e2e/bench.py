@@ -200,10 +200,11 @@ def encode(text):
     return text if isinstance(text, bytes) else text.encode(CODE_PAGE)
 
 
-def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env=None):
-    """Starts <folder>\\<tool>.exe through the bench runner. Each argument is quoted;
-    raw_arguments (bytes) replaces them all, exactly as written."""
-    command = quote(f"{folder}\\{tool}.exe")
+def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env=None,
+             file_name=None):
+    """Starts <folder>\\<tool>.exe (or <folder>\\<file_name>) through the bench runner.
+    Each argument is quoted; raw_arguments (bytes) replaces them all, exactly as written."""
+    command = quote(f"{folder}\\{file_name or tool + '.exe'}")
     if raw_arguments is not None:
         command += b" " + raw_arguments
     else:
