@@ -153,6 +153,13 @@ class OpenFolderWithTest(unittest.TestCase):
         self.assertEqual(expected, record.cmdline)
         self.assertEqual(bench.encode(folder), record.cwd)
 
+    def test_command_line_past_the_platform_limit_starts_nothing(self):
+        folder = f"{self.data}\\{'F' * 200}"
+        link = self.link_to(folder, "a.txt")
+        tools = self.install(viewer_config("{tools}\\viewer.exe", "%1 " * 173))
+        self.assertGreater(len(folder) * 173, 32767)
+        self.assert_nothing_happens(self.run_program(tools, link))
+
     def test_long_old_path_is_kept_whole(self):
         env = {"WINEPATH": "C:\\" + "p" * 1100}
         tools = self.install(viewer_config("{tools}\\viewer.exe", "", None, None))
