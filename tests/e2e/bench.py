@@ -227,11 +227,12 @@ def start_program(program, *args, env=None):
 
 
 def run_tool(folder, tool, *arguments, raw_arguments=None, timeout_ms=30000, env=None,
-             cwd=None):
-    """Starts <folder>\\<tool>.exe through the bench runner. Each argument is quoted;
-    raw_arguments (bytes) replaces them all, exactly as written. cwd, a Unix folder under
-    drive_c, becomes the current directory that the tool starts in (on drive C:)."""
-    command = quote(f"{folder}\\{tool}.exe")
+             cwd=None, file_name=None):
+    """Starts <folder>\\<tool>.exe (or <folder>\\<file_name>) through the bench runner.
+    Each argument is quoted; raw_arguments (bytes) replaces them all, exactly as written.
+    cwd, a Unix folder under drive_c, becomes the current directory that the tool starts
+    in (on drive C:)."""
+    command = quote(f"{folder}\\{file_name or tool + '.exe'}")
     if raw_arguments is not None:
         command += b" " + raw_arguments
     else:
