@@ -1,7 +1,6 @@
 // prompt-in-folder's choice of interpreter and folder, against fake directories and the
 // recording fake of the core's platform layer (which answers PathExists).
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <cstring>
@@ -10,6 +9,7 @@
 
 #include "fake_platform.h"
 #include "prompt_in_folder.h"
+#include "code_page_932.h"
 #include "shortcut_core.h"
 
 namespace {
@@ -150,21 +150,6 @@ TEST_P(PromptTable, StartsTheInterpreterInTheTargetsFolder) {
 
 INSTANTIATE_TEST_SUITE_P(Table, PromptTable, ::testing::ValuesIn(kPromptCases),
                          [](const auto& info) { return std::string(info.param.label); });
-
-std::string ToCodePage932(const std::string& utf8) {
-  iconv_t converter = iconv_open("CP932", "UTF-8");
-  EXPECT_NE(reinterpret_cast<iconv_t>(-1), converter);
-  std::string input = utf8;
-  std::string output(utf8.size() * 2 + 1, '\0');
-  char* in = &input[0];
-  char* out = &output[0];
-  std::size_t inLeft = input.size();
-  std::size_t outLeft = output.size();
-  EXPECT_NE(static_cast<std::size_t>(-1), iconv(converter, &in, &inLeft, &out, &outLeft));
-  iconv_close(converter);
-  output.resize(output.size() - outLeft);
-  return output;
-}
 
 TEST(PromptTitle, IsItsReadableTextInCodePage932WithASingleByteSpace) {
   const std::string title = kPromptTitle;
