@@ -332,7 +332,9 @@ TEST_P(ActionTable, ShowsTheWholeTargetAndWatchesForItsName) {
   EXPECT_EQ(c.result ? std::vector<std::string>{c.target} : std::vector<std::string>{},
             desktop.shown);
   EXPECT_EQ(c.seconds, desktop.seconds);
-  if (!c.result) EXPECT_EQ(0, desktop.scans);
+  if (!c.result) {
+    EXPECT_EQ(0, desktop.scans);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ActionTable, ::testing::ValuesIn(kActionCases),
